@@ -1,0 +1,255 @@
+#include "game/MW.h"
+
+#include "game/Flight.h"
+#include "game/Media.h"
+#include "game/SceneReset.h"
+#include "game/TolunBug.h"
+#include "platform/Application.h"
+#include "platform/SingleInstance.h"
+#include "platform/Trunc.h"
+#include "shell/Utilites.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr QColor kLayoutBackground { 0x58, 0x30, 0x00 };
+// The canvas keeps 20 pixels left and right of it, 14 above and 20 below.
+constexpr int kCanvasLeft = 20;
+constexpr int kCanvasTop = 14;
+constexpr int kCanvasSideMargins = 40;
+constexpr int kCanvasBottomMargin = 20;
+
+void requireShape(const platform::PictureShape& shape, const char* name)
+{
+    if (shape.picture.isNull())
+        throw platform::NilObjectError(std::string("NilObjectException: the picture shape ") + name + " does not exist");
+}
+
+} // namespace
+
+MW::MW()
+    : m_content(new QWidget(this))
+    , m_timerFrelon(1ms, platform::Timer::Mode::Multiple, [this] { TimerFrelon_Action(); })
+    , m_timerBee(2000ms, platform::Timer::Mode::Multiple, [this] { TimerBee_Action(); })
+    , m_timerHelp(3000ms, platform::Timer::Mode::Single, [this] { TimerHelp_Action(); })
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
+    setFocusPolicy(Qt::StrongFocus);
+    setCentralWidget(m_content);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_content->setAutoFillBackground(true);
+    QPalette palette = m_content->palette();
+    palette.setColor(QPalette::Window, kLayoutBackground);
+    m_content->setPalette(palette);
+    m_content->installEventFilter(this);
+
+    m_lbRecents = new QTreeWidget(m_content);
+    m_lbRecents->setGeometry(60, 113, 240, 307);
+    m_lbRecents->setColumnCount(2);
+    m_lbRecents->setHeaderHidden(true);
+    m_lbRecents->setRootIsDecorated(false);
+    m_lbRecents->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_lbRecents->hide();
+
+    m_cnvs = new platform::Canvas(m_content);
+    m_cnvs->setGeometry(kCanvasLeft, kCanvasTop, 458, 439);
+    m_cnvs->setPaintHandler([this](QPainter& g) { Cnvs_Paint(g); });
+
+    m_pbGo = new QPushButton(QStringLiteral("Go"), m_content);
+    m_pbGo->setGeometry(44, 14, 80, 20);
+    m_pbGo->hide();
+    connect(m_pbGo, &QPushButton::clicked, this, [this] { platform::runGuarded([this] { PBGo_Action(); }); });
+
+    // Created running, as the game's timers are; Open's scene reset stops the
+    // flight and the bee before either can fire.
+    m_timerFrelon.setOn(true);
+    m_timerBee.setOn(true);
+    m_timerHelp.setOn(true);
+
+    setContentSize(kInitialSize);
+}
+
+MW::~MW() = default;
+
+MW& MW::instance()
+{
+    return platform::SingleInstance<MW>::get();
+}
+
+bool MW::exists()
+{
+    return platform::SingleInstance<MW>::exists();
+}
+
+void MW::destroyInstance()
+{
+    platform::SingleInstance<MW>::destroy();
+}
+
+QSize MW::contentSize() const
+{
+    return m_content->size();
+}
+
+void MW::setContentSize(QSize size)
+{
+    m_content->setFixedSize(size.expandedTo(QSize(0, 0)));
+}
+
+QSize MW::hornetSize() const
+{
+    return Media::require(Media::Frelon_64x86(), "Frelon_64x86").size();
+}
+
+void MW::Event_Open()
+{
+    QPalette palette = m_content->palette();
+    palette.setColor(QPalette::Window, Utilites::RandomColor());
+    m_content->setPalette(palette);
+
+    m_scene.DegreToRadian = kDegreToRadian;
+    m_scene.Px = { Media::require(Media::Frelon_64x86(), "Frelon_64x86"), 0.0 };
+    m_scene.Phi = 90 * m_scene.DegreToRadian + std::atan2(static_cast<double>(m_scene.Vy), static_cast<double>(m_scene.Vx));
+    m_scene.Px.rotation = m_scene.Phi + 4 * m_scene.DegreToRadian;
+    m_scene.alpha = 0;
+    m_scene.Canon = { Media::require(Media::Gun(), "Gun"), m_scene.alpha };
+    m_scene.PictExplosion = { Media::require(Media::Explosion(), "Explosion"), 0.0 };
+    ResetExplosion();
+}
+
+void MW::ResetExplosion()
+{
+    auto random = platform::Random::seededWithCurrentTime();
+    m_timerFrelon.setOn(false);
+    m_timerBee.setOn(false);
+    ResetScene(m_scene, m_cnvs->size(), hornetSize(), TolunBug::MaxVx, random);
+    m_pbGo->setText(QStringLiteral("Go"));
+}
+
+void MW::DoResize()
+{
+    const QSize window = contentSize();
+    m_cnvs->resize(std::max(0, window.width() - kCanvasSideMargins), m_cnvs->height());
+    const QSize canvas = m_cnvs->size();
+    m_scene.FrelonX = platform::trunc(canvas.width() / 2.0);
+    m_scene.FrelonY = platform::trunc(canvas.height() / 2.0);
+
+    const QPixmap& sky = Media::require(Media::Ciel(), "Ciel");
+    if (canvas.isEmpty()) {
+        m_cnvs->setBackdrop(QPixmap());
+        return;
+    }
+    // The sky is scaled once per resize, so that a paint scales nothing.
+    QPixmap backdrop(canvas);
+    QPainter painter(&backdrop);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(backdrop.rect(), sky, sky.rect());
+    painter.end();
+    m_cnvs->setBackdrop(std::move(backdrop));
+}
+
+bool MW::CancelClose()
+{
+    return false;
+}
+
+bool MW::Event_KeyDown(const QString& key)
+{
+    if (key.compare(QStringLiteral("g"), Qt::CaseInsensitive) == 0) {
+        if (!m_timerFrelon.isOn())
+            ++TolunBug::NombreDeParties;
+        DoGo();
+    }
+    return false;
+}
+
+void MW::DoGo()
+{
+    m_timerFrelon.setOn(!m_timerFrelon.isOn());
+    if (m_timerFrelon.isOn()) {
+        m_pbGo->setText(QStringLiteral("Stop"));
+        Media::require(Media::bee(), "bee").play();
+        m_timerBee.setOn(true);
+    } else {
+        m_pbGo->setText(QStringLiteral("Go"));
+        m_timerBee.setOn(false);
+    }
+}
+
+void MW::PBGo_Action()
+{
+    DoGo();
+}
+
+void MW::TimerFrelon_Action()
+{
+    if (!Media::Frelon_64x86()) {
+        // Every tick would fail the same way: stop the flight, report once.
+        m_timerFrelon.setOn(false);
+        m_timerBee.setOn(false);
+    }
+    FlightStep(m_scene, m_cnvs->size(), hornetSize());
+    m_cnvs->requestRepaint();
+}
+
+void MW::TimerBee_Action()
+{
+    Media::require(Media::bee(), "bee").play();
+}
+
+void MW::TimerHelp_Action()
+{
+    m_timerHelp.setOn(false);
+}
+
+void MW::Cnvs_Paint(QPainter& g)
+{
+    if (!m_scene.NoExplosion) {
+        ResetExplosion();
+        return;
+    }
+    requireShape(m_scene.Px, "Px");
+    requireShape(m_scene.Canon, "Canon");
+    m_scene.Px.drawCentredAt(g, QPointF(m_scene.FrelonX, m_scene.FrelonY));
+    m_scene.Canon.drawCentredAt(g, QPointF(0, platform::trunc(m_cnvs->height() / 2.0)));
+}
+
+bool MW::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_content && event->type() == QEvent::Resize) {
+        // The canvas is fixed to the window's edges: its height follows the window's.
+        m_cnvs->resize(m_cnvs->width(), std::max(0, m_content->height() - kCanvasTop - kCanvasBottomMargin));
+        platform::runGuarded([this] { DoResize(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MW::keyPressEvent(QKeyEvent* event)
+{
+    bool handled = false;
+    platform::runGuarded([&] { handled = Event_KeyDown(event->text()); });
+    if (!handled)
+        event->ignore();
+}
+
+void MW::closeEvent(QCloseEvent* event)
+{
+    bool cancel = false;
+    platform::runGuarded([&] { cancel = CancelClose(); });
+    event->setAccepted(!cancel);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPointF>
+
+class QPainter;
+
+namespace platform {
+
+// A picture with a rotation in radians, drawn centred on a point and turned
+// clockwise on the screen about its centre.
+struct PictureShape {
+    QPixmap picture;
+    double rotation = 0.0;
+
+    void drawCentredAt(QPainter& painter, QPointF centre) const;
+};
+
+} // namespace platform

@@ -1,0 +1,63 @@
+#include "tests/support/TestSupport.h"
+
+#include "game/MW.h"
+#include "game/Media.h"
+#include "game/TolunBug.h"
+#include "platform/MessageBox.h"
+#include "platform/ResourcesFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace testsupport {
+
+void resetGlobals()
+{
+    MW::destroyInstance();
+    TolunBug::MaxVx = TolunBug::kDefaultMaxVx;
+    TolunBug::NombreDeParties = 0;
+    TolunBug::NombreDeFrelonsAbbatus = 0;
+    TolunBug::NombreDeTirs = 0;
+    platform::setResourcesFolder(QStringLiteral(ZUMBLO_TEST_RESOURCES));
+    Media::clear();
+}
+
+MessageBoxRecorder::MessageBoxRecorder()
+{
+    platform::setMessageBoxHandler([this](const QString& text, int code, const QString& title) {
+        m_calls.append({ text, code, title });
+        if (m_answers.empty())
+            return platform::OkPressed;
+        const int answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    platform::setMessageBoxHandler(nullptr);
+}
+
+ResourcesWithout::ResourcesWithout(const QStringList& missing)
+{
+    const QDir source(QStringLiteral(ZUMBLO_TEST_RESOURCES));
+    for (const QString& name : source.entryList(QDir::Files)) {
+        if (!missing.contains(name))
+            QFile::copy(source.filePath(name), QDir(m_dir.path()).filePath(name));
+    }
+    platform::setResourcesFolder(m_dir.path());
+}
+
+ResourcesWithout::~ResourcesWithout()
+{
+    platform::setResourcesFolder(QStringLiteral(ZUMBLO_TEST_RESOURCES));
+}
+
+void ResourcesWithout::restore(const QString& fileName)
+{
+    QVERIFY(QFile::copy(QDir(QStringLiteral(ZUMBLO_TEST_RESOURCES)).filePath(fileName), QDir(m_dir.path()).filePath(fileName)));
+}
+
+} // namespace testsupport

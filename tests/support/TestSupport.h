@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+
+namespace testsupport {
+
+// Puts every module global back to its start value, forgets loaded media,
+// points the resources at the project's own and drops the window instances.
+void resetGlobals();
+
+// Records every message box instead of showing it, and answers with the
+// queued answers (OK when none is left). Restores the real boxes when it goes.
+class MessageBoxRecorder {
+public:
+    struct Call {
+        QString text;
+        int code;
+        QString title;
+    };
+
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    void queueAnswer(int answer) { m_answers.push_back(answer); }
+    const QList<Call>& calls() const { return m_calls; }
+
+private:
+    QList<Call> m_calls;
+    std::deque<int> m_answers;
+};
+
+// A folder of copies of the game's resources, less the named files.
+class ResourcesWithout {
+public:
+    explicit ResourcesWithout(const QStringList& missing);
+    ~ResourcesWithout();
+    ResourcesWithout(const ResourcesWithout&) = delete;
+    ResourcesWithout& operator=(const ResourcesWithout&) = delete;
+
+    QString folder() const { return m_dir.path(); }
+    // Puts a file back, as if the user had restored it.
+    void restore(const QString& fileName);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace testsupport
