@@ -2,6 +2,7 @@
 
 #include "game/Flight.h"
 #include "game/Media.h"
+#include "game/SceneRegion.h"
 #include "game/SceneReset.h"
 #include "game/TolunBug.h"
 #include "platform/Application.h"
@@ -204,7 +205,7 @@ void MW::TimerFrelon_Action()
         m_timerBee.setOn(false);
     }
     FlightStep(m_scene, m_cnvs->size(), hornetSize());
-    m_cnvs->requestRepaint();
+    requestSceneRepaint();
 }
 
 void MW::TimerBee_Action()
@@ -217,16 +218,26 @@ void MW::TimerHelp_Action()
     m_timerHelp.setOn(false);
 }
 
+void MW::requestSceneRepaint()
+{
+    m_cnvs->requestRepaint(m_drawn + SceneRegion(m_scene, m_cnvs->size()));
+}
+
 void MW::Cnvs_Paint(QPainter& g)
 {
+    m_drawn = QRegion();
     if (!m_scene.NoExplosion) {
         ResetExplosion();
         return;
     }
     requireShape(m_scene.Px, "Px");
     requireShape(m_scene.Canon, "Canon");
-    m_scene.Px.drawCentredAt(g, QPointF(m_scene.FrelonX, m_scene.FrelonY));
-    m_scene.Canon.drawCentredAt(g, QPointF(0, platform::trunc(m_cnvs->height() / 2.0)));
+    const QPointF hornet(m_scene.FrelonX, m_scene.FrelonY);
+    const QPointF pivot = GunPivot(m_cnvs->size());
+    m_scene.Px.drawCentredAt(g, hornet);
+    m_drawn += m_scene.Px.boundsAt(hornet);
+    m_scene.Canon.drawCentredAt(g, pivot);
+    m_drawn += m_scene.Canon.boundsAt(pivot);
 }
 
 bool MW::eventFilter(QObject* watched, QEvent* event)

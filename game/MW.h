@@ -68,8 +68,11 @@ protected:
 
 private:
     QSize hornetSize() const;
+    // Asks for the part of the canvas that the last paint drew and the next will.
+    void requestSceneRepaint();
 
     Scene m_scene;
+    QRegion m_drawn; // what the last paint drew
     QWidget* m_content;
     QTreeWidget* m_lbRecents;
     platform::Canvas* m_cnvs;

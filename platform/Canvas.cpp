@@ -15,10 +15,7 @@ Canvas::Canvas(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     m_deferredRepaint.setSingleShot(true);
     m_deferredRepaint.setTimerType(Qt::PreciseTimer);
-    connect(&m_deferredRepaint, &QTimer::timeout, this, [this] {
-        m_lastRequestedFrame = FrameClock::currentFrame();
-        update();
-    });
+    connect(&m_deferredRepaint, &QTimer::timeout, this, [this] { issuePending(); });
 }
 
 void Canvas::setBackdrop(QPixmap backdrop)
@@ -28,18 +25,31 @@ void Canvas::setBackdrop(QPixmap backdrop)
     update();
 }
 
-void Canvas::requestRepaint()
+void Canvas::requestRepaint(const QRegion& region)
 {
+    if (region.isEmpty())
+        m_pendingAll = true;
+    else
+        m_pending += region;
     if (m_deferredRepaint.isActive())
         return;
     // Paced ticks fall in frames of their own and are never held back.
-    const auto frame = FrameClock::currentFrame();
-    if (frame != m_lastRequestedFrame) {
-        m_lastRequestedFrame = frame;
-        update();
+    if (FrameClock::currentFrame() != m_lastRequestedFrame) {
+        issuePending();
         return;
     }
     m_deferredRepaint.start(std::chrono::ceil<std::chrono::milliseconds>(FrameClock::untilNextFrame()));
+}
+
+void Canvas::issuePending()
+{
+    m_lastRequestedFrame = FrameClock::currentFrame();
+    if (m_pendingAll)
+        update();
+    else
+        update(m_pending);
+    m_pending = QRegion();
+    m_pendingAll = false;
 }
 
 void Canvas::paintEvent(QPaintEvent*)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -22,8 +23,9 @@ public:
     const QPixmap& backdrop() const { return m_backdrop; }
     void setPaintHandler(PaintHandler handler) { m_paintHandler = std::move(handler); }
 
-    // Asks for a repaint; requests are coalesced into at most one paint a frame.
-    void requestRepaint();
+    // Asks for a repaint of the region (the whole canvas when empty); requests
+    // are coalesced into at most one paint a frame.
+    void requestRepaint(const QRegion& region = {});
 
     std::int64_t paintCount() const { return m_paints; }
 
@@ -33,11 +35,14 @@ protected:
 
 private:
     void updateOpaqueness();
+    void issuePending();
 
     QPixmap m_backdrop;
     PaintHandler m_paintHandler;
     std::int64_t m_paints = 0;
     std::int64_t m_lastRequestedFrame = -1;
+    QRegion m_pending;
+    bool m_pendingAll = false;
     QTimer m_deferredRepaint;
 };
 

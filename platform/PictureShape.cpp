@@ -1,6 +1,7 @@
 #include "platform/PictureShape.h"
 
 #include <QPainter>
+#include <QTransform>
 
 #include <numbers>
 
@@ -22,6 +23,17 @@ void PictureShape::drawCentredAt(QPainter& painter, QPointF centre) const
     painter.rotate(rotation * 180.0 / std::numbers::pi);
     painter.drawPixmap(-halfSize, picture);
     painter.restore();
+}
+
+QRect PictureShape::boundsAt(QPointF centre) const
+{
+    if (picture.isNull())
+        return {};
+    QTransform turn;
+    turn.translate(centre.x(), centre.y());
+    turn.rotate(rotation * 180.0 / std::numbers::pi);
+    const QRectF local(-picture.width() / 2.0, -picture.height() / 2.0, picture.width(), picture.height());
+    return turn.mapRect(local).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 } // namespace platform

@@ -14,6 +14,9 @@ struct PictureShape {
     double rotation = 0.0;
 
     void drawCentredAt(QPainter& painter, QPointF centre) const;
+
+    // The pixels a drawing at that centre may touch, smoothing included.
+    QRect boundsAt(QPointF centre) const;
 };
 
 } // namespace platform

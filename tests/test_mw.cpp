@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -111,6 +112,28 @@ private Q_SLOTS:
         QCOMPARE(mw.Cnvs().size(), QSize(660, 466));
         QCOMPARE(QPoint(mw.scene().FrelonX, mw.scene().FrelonY), QPoint(330, 233));
         QCOMPARE(mw.Cnvs().backdrop().size(), QSize(660, 466));
+    }
+
+    void repaintsOfPartOfTheCanvasLeaveNoTrails()
+    {
+        // A tick repaints only where the hornet was and is. What the screen
+        // shows after a flight must equal a fresh paint of the whole scene.
+        testsupport::SoundRecorder sounds;
+        MW& mw = MW::instance();
+        mw.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mw));
+        mw.scene().Vx = 23;
+        mw.scene().Vy = -17;
+        mw.DoGo();
+        QTest::qWait(600);
+        mw.DoGo();
+        QTest::qWait(100);
+
+        const QRect canvasOnScreen(mw.Cnvs().mapTo(&mw, QPoint(0, 0)), mw.Cnvs().size());
+        const QImage onScreen = mw.screen()->grabWindow(mw.winId()).toImage().copy(canvasOnScreen).convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = mw.Cnvs().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(onScreen.size(), fresh.size());
+        QVERIFY(onScreen == fresh);
     }
 
     void aMissingPictureIsLookedForAtEveryAccessASoundOnlyOnce()
