@@ -1,10 +1,12 @@
 #include "game/MW.h"
 
 #include "game/Flight.h"
+#include "game/Gun.h"
 #include "game/Media.h"
 #include "game/SceneRegion.h"
 #include "game/SceneReset.h"
 #include "game/TolunBug.h"
+#include "game/WHelp.h"
 #include "platform/Application.h"
 #include "platform/SingleInstance.h"
 #include "platform/Trunc.h"
@@ -32,6 +34,7 @@ constexpr int kCanvasLeft = 20;
 constexpr int kCanvasTop = 14;
 constexpr int kCanvasSideMargins = 40;
 constexpr int kCanvasBottomMargin = 20;
+constexpr int kShotPenWidth = 3;
 
 void requireShape(const platform::PictureShape& shape, const char* name)
 {
@@ -171,10 +174,36 @@ bool MW::CancelClose()
 
 bool MW::Event_KeyDown(const QString& key)
 {
-    if (key.compare(QStringLiteral("g"), Qt::CaseInsensitive) == 0) {
-        if (!m_timerFrelon.isOn())
+    const auto is = [&key](char letter) {
+        return key == QChar::fromLatin1(letter) || key == QChar::fromLatin1(letter).toUpper();
+    };
+    // The arrows turn the gun at every key event, whatever its key.
+    const auto& held = platform::Application::instance()->heldKeys();
+    if (held.isHeld(Qt::Key_Down)) {
+        AimDown(m_scene);
+        requestSceneRepaint();
+    }
+    if (held.isHeld(Qt::Key_Up)) {
+        AimUp(m_scene);
+        requestSceneRepaint();
+    }
+    if (m_timerFrelon.isOn() && is('f')) {
+        m_scene.Fire = true;
+        ++TolunBug::NombreDeTirs;
+        Media::require(Media::machine_gun_1(), "machine_gun_1").play();
+    }
+    if (is('g')) {
+        if (!m_timerFrelon.isOn()) {
             ++TolunBug::NombreDeParties;
+            QApplication::beep();
+        }
         DoGo();
+    }
+    if (is('s') && TolunBug::NombreDeTirs > 0)
+        TolunBug::ShowResult();
+    if (m_timerFrelon.isOn() && is('h')) {
+        m_timerBee.setOn(false);
+        ResetExplosion();
     }
     return false;
 }
@@ -215,6 +244,7 @@ void MW::TimerBee_Action()
 
 void MW::TimerHelp_Action()
 {
+    WHelp::instance().show();
     m_timerHelp.setOn(false);
 }
 
@@ -238,6 +268,36 @@ void MW::Cnvs_Paint(QPainter& g)
     m_drawn += m_scene.Px.boundsAt(hornet);
     m_scene.Canon.drawCentredAt(g, pivot);
     m_drawn += m_scene.Canon.boundsAt(pivot);
+    if (m_scene.Fire)
+        ShotStep(g);
+}
+
+void MW::ShotStep(QPainter& g)
+{
+    const QSize canvas = m_cnvs->size();
+    const ShotGeometry shot = GunShot(m_scene.alpha, canvas);
+    g.save();
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(QPen(QColor(0xFF, 0x00, 0x00), kShotPenWidth, Qt::SolidLine, Qt::SquareCap));
+    const ShotTest test = TestShot(shot, QPoint(m_scene.FrelonX, m_scene.FrelonY));
+    if (!test.hit) {
+        const QLineF line = MissLine(shot, canvas);
+        g.drawLine(line);
+        g.restore();
+        m_drawn += LineBounds(line);
+    } else {
+        const QLineF line(QPointF(shot.b, shot.d), QPointF(test.foot));
+        g.drawLine(line);
+        g.restore();
+        m_drawn += LineBounds(line);
+        m_scene.NoExplosion = false;
+        m_scene.PictExplosion.drawCentredAt(g, QPointF(test.foot));
+        m_drawn += m_scene.PictExplosion.boundsAt(QPointF(test.foot));
+        m_timerBee.setOn(false);
+        ++TolunBug::NombreDeFrelonsAbbatus;
+        Media::require(Media::explosion1(), "explosion1").play();
+    }
+    AdvanceShotLife(m_scene);
 }
 
 bool MW::eventFilter(QObject* watched, QEvent* event)

@@ -70,6 +70,8 @@ private:
     QSize hornetSize() const;
     // Asks for the part of the canvas that the last paint drew and the next will.
     void requestSceneRepaint();
+    // The shot's part of a paint: its line, its test, a hit's explosion.
+    void ShotStep(QPainter& g);
 
     Scene m_scene;
     QRegion m_drawn; // what the last paint drew

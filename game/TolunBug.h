@@ -17,4 +17,21 @@ inline std::int32_t NombreDeParties = 0;
 inline std::int32_t NombreDeFrelonsAbbatus = 0;
 inline std::int32_t NombreDeTirs = 0;
 
+// The game's texts, set by LangageBug for the language in force.
+inline QString StrHelp;
+inline QString StrNbrParties;
+inline QString StrNbrAbattus;
+inline QString StrNbrTirs;
+inline QString StrScore;
+
+// Sets the game's texts (help window, score window, the speed label of the
+// preferences) for TolunBasic::Langage; any other code changes none of them.
+void LangageBug();
+
+// The score: the share of games won times the share of shots that hit, in per cent.
+std::int32_t Score(std::int32_t parties, std::int32_t abattus, std::int32_t tirs);
+
+// Fills the score summary and shows it modally.
+void ShowResult();
+
 } // namespace TolunBug

@@ -1,4 +1,5 @@
 #include "game/MW.h"
+#include "game/TolunBug.h"
 #include "platform/Application.h"
 
 #include <QTimer>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     // Start-up runs inside the event loop, so that its errors reach the
     // application's handler like any other.
     QTimer::singleShot(0, &app, [] {
+        TolunBug::LangageBug();
         MW& window = MW::instance();
         window.setWindowTitle(QStringLiteral("Zumblo"));
         window.show();

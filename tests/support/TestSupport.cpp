@@ -3,6 +3,9 @@
 #include "game/MW.h"
 #include "game/Media.h"
 #include "game/TolunBug.h"
+#include "game/WBilan.h"
+#include "game/WHelp.h"
+#include "localization/TolunBasic.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourcesFolder.h"
 
@@ -15,6 +18,16 @@ namespace testsupport {
 void resetGlobals()
 {
     MW::destroyInstance();
+    WHelp::destroyInstance();
+    WBilan::destroyInstance();
+    TolunBasic::Langage = 0;
+    TolunBasic::StrOk.clear();
+    TolunBasic::PBHeight = 0;
+    TolunBug::StrHelp.clear();
+    TolunBug::StrNbrParties.clear();
+    TolunBug::StrNbrAbattus.clear();
+    TolunBug::StrNbrTirs.clear();
+    TolunBug::StrScore.clear();
     TolunBug::MaxVx = TolunBug::kDefaultMaxVx;
     TolunBug::NombreDeParties = 0;
     TolunBug::NombreDeFrelonsAbbatus = 0;

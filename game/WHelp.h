@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QTextEdit;
+
+// The help window: the keys of the game, in the language in force. Modeless;
+// it opens by itself shortly after start-up and from the Help menu.
+class WHelp : public QDialog {
+    Q_OBJECT
+public:
+    WHelp();
+
+    static WHelp& instance();
+    static bool exists();
+    static void destroyInstance();
+
+    void Event_Activate();
+
+    QTextEdit& TAHelp() { return *m_taHelp; }
+    QPushButton& PBHide() { return *m_pbHide; }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    QTextEdit* m_taHelp;
+    QPushButton* m_pbHide;
+};
