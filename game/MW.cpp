@@ -10,6 +10,8 @@
 #include "platform/Application.h"
 #include "platform/SingleInstance.h"
 #include "platform/Trunc.h"
+#include "shell/App.h"
+#include "shell/MainMenuBar.h"
 #include "shell/Utilites.h"
 
 #include <QCloseEvent>
@@ -53,6 +55,7 @@ MW::MW()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     setFocusPolicy(Qt::StrongFocus);
+    setMenuBar(new MainMenuBar);
     setCentralWidget(m_content);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -113,6 +116,19 @@ QSize MW::contentSize() const
 void MW::setContentSize(QSize size)
 {
     m_content->setFixedSize(size.expandedTo(QSize(0, 0)));
+    layout()->activate();
+}
+
+QRect MW::windowRect() const
+{
+    return geometry();
+}
+
+void MW::setWindowRect(const QRect& rect)
+{
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    setContentSize({ rect.width(), rect.height() - menuHeight });
+    setGeometry(QRect(rect.topLeft(), size()));
 }
 
 QSize MW::hornetSize() const
@@ -169,6 +185,8 @@ void MW::DoResize()
 
 bool MW::CancelClose()
 {
+    if (App* app = App::instance())
+        return app->DoClose();
     return false;
 }
 
@@ -195,6 +213,8 @@ bool MW::Event_KeyDown(const QString& key)
     if (is('g')) {
         if (!m_timerFrelon.isOn()) {
             ++TolunBug::NombreDeParties;
+            if (App* app = App::instance())
+                app->SomeThingHasChanged = true;
             QApplication::beep();
         }
         DoGo();

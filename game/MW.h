@@ -48,6 +48,9 @@ public:
     // The size of the area below the menu bar, where the controls live.
     QSize contentSize() const;
     void setContentSize(QSize size);
+    // The window's place and size on the screen, menu bar included, frame excluded.
+    QRect windowRect() const;
+    void setWindowRect(const QRect& rect);
 
     Scene& scene() { return m_scene; }
     platform::Canvas& Cnvs() { return *m_cnvs; }

@@ -1,5 +1,6 @@
 #include "game/WHelp.h"
 
+#include "game/MW.h"
 #include "localization/TolunBasic.h"
 #include "platform/Application.h"
 #include "platform/SingleInstance.h"
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
+#include <QWindow>
 
 namespace {
 constexpr QSize kSize { 600, 231 };
@@ -60,6 +62,14 @@ void WHelp::destroyInstance()
 void WHelp::Event_Activate()
 {
     m_pbHide->resize(m_pbHide->width(), TolunBasic::PBHeight);
+}
+
+void WHelp::showEvent(QShowEvent* event)
+{
+    // Stay in front of the main window, as a palette does, when it is raised.
+    if (MW::exists() && windowHandle() && MW::instance().windowHandle())
+        windowHandle()->setTransientParent(MW::instance().windowHandle());
+    QDialog::showEvent(event);
 }
 
 bool WHelp::event(QEvent* event)

@@ -23,6 +23,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QTextEdit* m_taHelp;

@@ -29,6 +29,19 @@ Application::~Application()
     }
 }
 
+void Application::requestQuit()
+{
+    if (m_quitHandler)
+        m_quitHandler();
+    else
+        QCoreApplication::quit();
+}
+
+void Application::setQuitHandler(std::function<void()> handler)
+{
+    m_quitHandler = std::move(handler);
+}
+
 void Application::addCleanup(std::function<void()> cleanup)
 {
     m_cleanups.push_back(std::move(cleanup));

@@ -30,6 +30,10 @@ public:
 
     HeldKeys& heldKeys() { return m_heldKeys; }
 
+    // Asks the event loop to end; tests swap in a recorder.
+    void requestQuit();
+    void setQuitHandler(std::function<void()> handler);
+
     // Runs before the application object goes, last added first: windows and
     // pictures must not outlive it.
     void addCleanup(std::function<void()> cleanup);
@@ -43,6 +47,7 @@ private:
     QString m_lastMessage;
     QElapsedTimer m_sinceLastMessage;
     std::vector<std::function<void()>> m_cleanups;
+    std::function<void()> m_quitHandler;
 };
 
 // Runs a handler, handing whatever it throws to the application's handler.

@@ -5,7 +5,9 @@
 #include "game/TolunBug.h"
 #include "game/WBilan.h"
 #include "game/WHelp.h"
+#include "localization/AutoLangModule.h"
 #include "localization/TolunBasic.h"
+#include "shell/SplashScreen.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourcesFolder.h"
 
@@ -20,9 +22,43 @@ void resetGlobals()
     MW::destroyInstance();
     WHelp::destroyInstance();
     WBilan::destroyInstance();
+    SplashScreen::destroyInstance();
     TolunBasic::Langage = 0;
+    TolunBasic::MWTop = TolunBasic::MWLeft = TolunBasic::MWWidth = TolunBasic::MWHeight = 0;
+    TolunBasic::PrefsDlgTitle.clear();
+    TolunBasic::STLangageText.clear();
+    TolunBasic::AutomaticLangage.clear();
+    TolunBasic::EnglishLangage.clear();
+    TolunBasic::FrenchLangage.clear();
+    TolunBasic::GermanLangage.clear();
     TolunBasic::StrOk.clear();
+    TolunBasic::StrCancel.clear();
+    TolunBasic::AboutDlgTitle.clear();
+    TolunBasic::STVersionText.clear();
+    TolunBasic::STLocalIPText.clear();
+    TolunBasic::STUpdateText.clear();
+    TolunBasic::AboutStr.clear();
+    TolunBasic::STmailName.clear();
+    TolunBasic::StrWelcome.clear();
+    TolunBasic::StrToStart.clear();
+    TolunBasic::StrVeryBadError.clear();
+    TolunBasic::Warning.clear();
+    TolunBasic::ReadFileError.clear();
+    TolunBasic::StrFileNotFound.clear();
+    TolunBasic::StrDestDoesNotExistError.clear();
+    TolunBasic::StrAccessDenied.clear();
+    TolunBasic::StrNotEnoughMemory.clear();
+    TolunBasic::StrFileInUse.clear();
+    TolunBasic::StrInvalidName.clear();
+    TolunBasic::StrIOError.clear();
+    TolunBasic::UnKnownError.clear();
+    TolunBasic::VardoSiteURL.clear();
+    TolunBasic::VardoSiteMail.clear();
+    TolunBasic::STCopyrightText.clear();
     TolunBasic::PBHeight = 0;
+    TolunBasic::YesPressed = 0;
+    AutoLangModule::Automatic = false;
+    AutoLangModule::AutoLangage = 0;
     TolunBug::StrHelp.clear();
     TolunBug::StrNbrParties.clear();
     TolunBug::StrNbrAbattus.clear();
