@@ -1,5 +1,7 @@
 #include "game/Flight.h"
 
+#include "platform/Trunc.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -47,4 +49,15 @@ void FlightStep(Scene& scene, QSize canvas, QSize hornet)
     scene.FrelonX = nx;
     scene.FrelonY = ny;
     scene.Px.rotation = HeadingRotation(scene.Vx, scene.Vy, scene.DegreToRadian);
+}
+
+void RescaleVelocity(Scene& scene, std::int32_t oldSpeed, std::int32_t newSpeed)
+{
+    if (oldSpeed == 0)
+        return;
+    const auto scaled = [&](std::int32_t component) {
+        return platform::trunc(static_cast<double>(std::int64_t { component } * newSpeed) / oldSpeed);
+    };
+    scene.Vx = scaled(scene.Vx);
+    scene.Vy = scaled(scene.Vy);
 }

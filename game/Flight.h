@@ -13,3 +13,7 @@ void FlightStep(Scene& scene, QSize canvas, QSize hornet);
 // The rotation that points a head-up hornet picture along (vx, vy), with the
 // picture's fixed 4-degree trim.
 double HeadingRotation(std::int32_t vx, std::int32_t vy, double degreToRadian);
+
+// Scales the hornet's velocity by newSpeed / oldSpeed, keeping its direction:
+// each component times newSpeed, divided by oldSpeed and truncated.
+void RescaleVelocity(Scene& scene, std::int32_t oldSpeed, std::int32_t newSpeed);

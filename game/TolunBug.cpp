@@ -5,6 +5,7 @@
 #include "game/WHelp.h"
 #include "localization/TolunBasic.h"
 #include "platform/ModalShow.h"
+#include "preferences/PrefsDlg.h"
 #include "platform/Trunc.h"
 
 #include <QLabel>
@@ -25,6 +26,7 @@ void LangageBug()
         WBilan::instance().setWindowTitle(texts->bilanTitle);
         StrNbrTirs = texts->nbrTirs;
         StrScore = texts->score;
+        PrefsDlg::instance().LabelSpeed().setText(texts->labelSpeed);
     }
     WHelp::instance().TAHelp().setPlainText(StrHelp);
 }

@@ -1,8 +1,11 @@
 #include "localization/AutoLangModule.h"
 
+#include "localization/TolunBasic.h"
 #include "platform/ResourcesFolder.h"
 #include "platform/TextNumber.h"
+#include "preferences/PrefsDlg.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLocale>
 #include <QTextStream>
@@ -48,11 +51,29 @@ QString kAutoLangage(const QString& languageIdentifier)
     return lookUp(language);
 }
 
+std::int32_t SystemLangage()
+{
+    return platform::LeadingInteger(kAutoLangage());
+}
+
 std::int32_t GetAutomaticLangage()
 {
-    AutoLangage = platform::LeadingInteger(kAutoLangage());
+    AutoLangage = SystemLangage();
     Automatic = true;
     return AutoLangage;
+}
+
+void SetPrefsLangage()
+{
+    QComboBox& popup = PrefsDlg::instance().PPLangage();
+    popup.clear();
+    popup.addItems({ TolunBasic::AutomaticLangage, TolunBasic::EnglishLangage, TolunBasic::FrenchLangage, TolunBasic::GermanLangage });
+    if (Automatic)
+        popup.setCurrentIndex(0);
+    else if (TolunBasic::Langage >= 0 && TolunBasic::Langage < popup.count() - 1)
+        popup.setCurrentIndex(TolunBasic::Langage + 1);
+    else
+        popup.setCurrentIndex(-1); // a code no row stands for
 }
 
 } // namespace AutoLangModule

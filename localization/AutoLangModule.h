@@ -18,8 +18,15 @@ inline std::int32_t AutoLangage = 0;
 // not list, nothing when the table cannot be read.
 QString kAutoLangage(const QString& languageIdentifier = {});
 
+// The code for the system's language, read from kAutoLangage; changes nothing.
+std::int32_t SystemLangage();
+
 // The code for the system's language, as a number read from kAutoLangage
 // (0 when the text is not a number); stores it in AutoLangage and sets Automatic.
 std::int32_t GetAutomaticLangage();
+
+// Refills the preferences' language pop-up (automatic, English, French,
+// German, in the language in force) and selects the choice in force.
+void SetPrefsLangage();
 
 } // namespace AutoLangModule

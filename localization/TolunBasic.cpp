@@ -2,7 +2,11 @@
 
 #include "game/TolunBug.h"
 #include "localization/ShellTexts.h"
+#include "preferences/PrefsDlg.h"
+#include "recents/ModMenuRecents05112012.h"
 #include "shell/MainMenuBar.h"
+
+#include <QPushButton>
 
 namespace TolunBasic {
 namespace {
@@ -59,8 +63,12 @@ void SetLangage()
         if (MainMenuBar* menus = MainMenuBar::existing())
             menus->SetTexts(*texts, AboutDlgTitle);
     }
+    PrefsDlg& prefs = PrefsDlg::instance();
+    prefs.PBOk().setText(StrOk);
+    prefs.PBCancel().setText(StrCancel);
     PBHeight = kPushButtonHeight;
     YesPressed = kYesPressed;
+    ModMenuRecents05112012::SetLangageRecent();
     TolunBug::LangageBug();
 }
 

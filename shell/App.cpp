@@ -7,17 +7,21 @@
 #include "localization/AutoLangModule.h"
 #include "localization/TolunBasic.h"
 #include "platform/MessageBox.h"
+#include "recents/ModMenuRecents05112012.h"
+#include "updates/SparkleModule.h"
 #include "shell/AppTitle.h"
 #include "shell/MainMenuBar.h"
 #include "shell/SplashScreen.h"
 #include "shell/WindowPlacement.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -69,7 +73,9 @@ void App::bindMenuCommands()
     MainMenuBar* menus = MainMenuBar::existing();
     if (!menus)
         return;
+    bind(menus->AidePreferences, [this] { _AidePreferences_Action(); });
     bind(menus->AideHelp, [this] { _AideHelp_Action(); });
+    bind(menus->MenuOpen, [this] { _MenuOpen_Action(); });
     bind(menus->MenuShowHideTools, [this] { _MenuShowHideTools_Action(); });
     // The quit item starts the application's quit, which ends in DoClose.
     bind(menus->FileQuit, [this] { Event_CancelClose(); });
@@ -84,6 +90,7 @@ void App::Event_Open()
         menus->MenuTools->menuAction()->setVisible(false);
     Quitter = false;
     SetBgkPicture(Media::require(Media::ADog(), "ADog"), SplashScreen::instance());
+    ModMenuRecents05112012::InitRecents(ModMenuRecents05112012::MenuRecentIndex);
 
     WindowBarHeight = kWindowBarHeight;
     MW& mw = MW::instance();
@@ -95,8 +102,10 @@ void App::Event_Open()
     TolunBasic::MWWidth = placed.width();
     TolunBasic::MWHeight = placed.height();
 
+    locatePreferences();
+
     DefaultLength = kDefaultLength;
-    Longueur = kDefaultLength;
+    SetLongueur(kDefaultLength);
     TolunBasic::Langage = 0;
     Unit = 0;
     Orientation = 1;
@@ -104,12 +113,16 @@ void App::Event_Open()
     TolunBasic::Langage = AutoLangModule::GetAutomaticLangage();
     TolunBasic::SetLangage();
 
+    SparkleModule::CheckAtStart = false;
     TolunBasic::MWLeft = mw.windowRect().left();
     TolunBasic::MWTop = mw.windowRect().top();
     TolunBug::MaxVx = TolunBug::kDefaultMaxVx;
 
-    Scale = Longueur / kScaleLength;
+    PreferencesFileInUse = false;
+    ReadPreferences();
+    SetLongueur(Longueur);
 
+    ModMenuRecents05112012::SetRecentsMenus();
     TolunBasic::SetLangage();
 
     mw.ResetExplosion();
@@ -135,6 +148,30 @@ void App::Event_Open()
     TolunBug::NombreDeTirs = 0;
 }
 
+void App::locatePreferences()
+{
+    PreferencesFileName = QStringLiteral("MacPrefsZumblo.txt");
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QDir folder(config + QStringLiteral("/Orlentis"));
+    // A folder that cannot be made shows up as the file's error when it is read.
+    QDir().mkpath(folder.absolutePath());
+    PrefsFolder = folder.absolutePath() + QLatin1Char('/');
+    PrefFile = PrefsFolder + PreferencesFileName;
+}
+
+void App::SetLongueur(double length)
+{
+    Longueur = length;
+    Scale = Longueur / kScaleLength;
+}
+
+QRect App::mainWindowRect() const
+{
+    if (MW::exists())
+        return MW::instance().windowRect();
+    return QRect(TolunBasic::MWLeft, TolunBasic::MWTop, TolunBasic::MWWidth, TolunBasic::MWHeight);
+}
+
 bool App::Event_CancelClose()
 {
     return DoClose();
@@ -147,6 +184,12 @@ bool App::Event_UnhandledException(const std::exception& error)
     const QString text = TolunBasic::StrVeryBadError.isEmpty() ? QString::fromUtf8(error.what()) : TolunBasic::StrVeryBadError;
     platform::MsgBox(text, 0, applicationName());
     return true;
+}
+
+bool App::_AidePreferences_Action()
+{
+    DoPrefs();
+    return false;
 }
 
 bool App::_AideHelp_Action()

@@ -35,6 +35,7 @@ MainMenuBar::MainMenuBar(QWidget* parent)
     MenuOpen = item(FichierMenu, QStringLiteral("Open"), QKeySequence(QStringLiteral("Ctrl+O")));
     // The recent-files submenu takes this place.
     MenuRecent = item(FichierMenu, QStringLiteral("Sans_titre"));
+    MenuRecent->setObjectName(QStringLiteral("MenuRecent"));
     FilePrtOptions = item(FichierMenu, QStringLiteral("Mise en page..."));
     FileQuit = item(FichierMenu, QStringLiteral("Quitter"), QKeySequence(QStringLiteral("Ctrl+Q")), QAction::QuitRole);
 

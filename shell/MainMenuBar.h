@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMenuBar>
+#include <QPointer>
 
 class QAction;
 class QMenu;
@@ -21,7 +22,8 @@ public:
 
     QMenu* FichierMenu;
     QAction* MenuOpen;
-    QAction* MenuRecent;
+    // A placeholder until the recent-files list first rebuilds its item here.
+    QPointer<QAction> MenuRecent;
     QAction* FilePrtOptions;
     QAction* FileQuit;
 

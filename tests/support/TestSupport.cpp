@@ -9,16 +9,46 @@
 #include "localization/TolunBasic.h"
 #include "shell/SplashScreen.h"
 #include "platform/MessageBox.h"
+#include "platform/OpenFileDialog.h"
+#include "preferences/PrefsDlg.h"
+#include "recents/ModMenuRecents05112012.h"
+#include "updates/SparkleModule.h"
 #include "platform/ResourcesFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QtTest>
 
+#include <memory>
+
 namespace testsupport {
+namespace {
+
+    std::unique_ptr<QTemporaryDir>& configHomeDir()
+    {
+        static std::unique_ptr<QTemporaryDir> dir;
+        return dir;
+    }
+
+} // namespace
+
+QString configHome()
+{
+    return configHomeDir()->path();
+}
+
+QString preferencesFilePath()
+{
+    return configHome() + QStringLiteral("/Orlentis/MacPrefsZumblo.txt");
+}
 
 void resetGlobals()
 {
+    // Each case starts as a new user, with a configuration folder of its own.
+    configHomeDir() = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
+    platform::setOpenFileHandler(nullptr);
+    PrefsDlg::destroyInstance();
     MW::destroyInstance();
     WHelp::destroyInstance();
     WBilan::destroyInstance();
@@ -57,6 +87,15 @@ void resetGlobals()
     TolunBasic::STCopyrightText.clear();
     TolunBasic::PBHeight = 0;
     TolunBasic::YesPressed = 0;
+    ModMenuRecents05112012::NbrRecents = 0;
+    ModMenuRecents05112012::MenuRecentIndex = 1;
+    ModMenuRecents05112012::IndexDefaultRecent = -1;
+    ModMenuRecents05112012::MenuOpenRecentText.clear();
+    ModMenuRecents05112012::StrLoadFile.clear();
+    ModMenuRecents05112012::StrWithdrawFromList.clear();
+    ModMenuRecents05112012::StrEraseFileList.clear();
+    ModMenuRecents05112012::StrRecentFilesLost.clear();
+    SparkleModule::CheckAtStart = false;
     AutoLangModule::Automatic = false;
     AutoLangModule::AutoLangage = 0;
     TolunBug::StrHelp.clear();

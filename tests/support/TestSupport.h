@@ -9,8 +9,13 @@
 
 namespace testsupport {
 
-// Puts every module global back to its start value, forgets loaded media,
-// points the resources at the project's own and drops the window instances.
+// The configuration folder of the running case, and the preferences file in it.
+QString configHome();
+QString preferencesFilePath();
+
+// Gives the case a fresh configuration folder, puts every module global back
+// to its start value, forgets loaded media, points the resources at the
+// project's own and drops the window instances.
 void resetGlobals();
 
 // Records every message box instead of showing it, and answers with the
