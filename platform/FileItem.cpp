@@ -133,9 +133,15 @@ bool FileItem::replaceWith(const QByteArray& content)
         m_lastErrorCode = lastSystemError();
         return false;
     }
-    if (file.write(content) != content.size() || !file.commit()) {
+    // Qt 6.4's commit() renames even after its own flush failed (a full disk,
+    // a size limit), so the flush is checked here first.
+    if (file.write(content) != content.size() || !file.flush()) {
         m_lastErrorCode = lastSystemError();
         file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        m_lastErrorCode = lastSystemError();
         return false;
     }
     m_lastErrorCode = FileError::None;

@@ -7,6 +7,7 @@
 #include "game/WHelp.h"
 #include "localization/AutoLangModule.h"
 #include "localization/TolunBasic.h"
+#include "shell/App.h"
 #include "shell/SplashScreen.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenFileDialog.h"
@@ -17,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 
 #include <memory>
@@ -109,6 +111,30 @@ void resetGlobals()
     TolunBug::NombreDeTirs = 0;
     platform::setResourcesFolder(QStringLiteral(ZUMBLO_TEST_RESOURCES));
     Media::clear();
+}
+
+void launchApp()
+{
+    App* app = App::instance();
+    QVERIFY2(app, "the test program runs without the game's application object");
+    app->Launch();
+    QTRY_VERIFY(SplashScreen::exists() && SplashScreen::instance().isVisible());
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
 }
 
 MessageBoxRecorder::MessageBoxRecorder()

@@ -18,6 +18,15 @@ QString preferencesFilePath();
 // project's own and drops the window instances.
 void resetGlobals();
 
+// Launches the application object as the game does and waits for the end of
+// start-up (the splash screen on show). Modal windows and quitting must
+// already be swapped out.
+void launchApp();
+
+// Writes a file, making its folder; fails the running test when it cannot.
+void writeFile(const QString& path, const QByteArray& content);
+QByteArray readFile(const QString& path);
+
 // Records every message box instead of showing it, and answers with the
 // queued answers (OK when none is left). Restores the real boxes when it goes.
 class MessageBoxRecorder {
