@@ -1,6 +1,7 @@
 #include "platform/OpenFileDialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 
 namespace platform {
@@ -18,7 +19,7 @@ std::optional<QString> GetOpenFile(const QString& filter)
 {
     if (handler())
         return handler()(filter);
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QDir::homePath(), filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kWidth = 539;
@@ -23,6 +25,7 @@ constexpr int kMinSpeed = 4;
 constexpr int kMaxSpeed = 50;
 constexpr int kSpeedPageStep = 5;
 constexpr int kButtonWidth = 80;
+constexpr int kLangageLabelWidth = 143;
 // The tick marks under the slider's two ends.
 constexpr int kTickTop = 128;
 constexpr int kTickBottom = 144;
@@ -41,6 +44,15 @@ void setPointSize(QWidget& widget, int points)
     widget.setFont(font);
 }
 
+// Widens a centred label about its centre when its text needs more room
+// than its place gives ("Auswahl der Sprache" at 11 points).
+void fitCentred(QLabel& label, int placedWidth)
+{
+    const int centre = label.x() + label.width() / 2;
+    const int width = std::max(placedWidth, label.sizeHint().width());
+    label.setGeometry(centre - width / 2, label.y(), width, label.height());
+}
+
 template <class Widget>
 Widget* place(Widget* widget, QRect geometry)
 {
@@ -52,7 +64,7 @@ Widget* place(Widget* widget, QRect geometry)
 
 PrefsDlg::PrefsDlg()
     : m_cbUpdAtStart(place(new QCheckBox(QStringLiteral("Check for updates at start"), this), { 0, 14, 306, 20 }))
-    , m_stLangage(place(new QLabel(this), { 132, 46, 143, 20 }))
+    , m_stLangage(place(new QLabel(this), { 132, 46, kLangageLabelWidth, 20 }))
     , m_ppLangage(place(new QComboBox(this), { 120, 68, 155, 20 }))
     , m_labelVitesse(place(new QLabel(this), { 165, 90, 57, 15 }))
     , m_slider1(place(new QSlider(Qt::Horizontal, this), { 41, 106, 301, 23 }))
@@ -120,7 +132,7 @@ void PrefsDlg::Init()
     InitWasStarted = true;
     AutoLangModule::SetPrefsLangage();
     setWindowTitle(TolunBasic::PrefsDlgTitle);
-    m_stLangage->setText(TolunBasic::STLangageText);
+    setLangageLabel();
 
     m_cbUpdAtStart->move(platform::trunc((m_imageWell1->x() - m_cbUpdAtStart->width()) / 2.0), 14);
     m_cbUpdAtStart->setVisible(true);
@@ -141,7 +153,13 @@ void PrefsDlg::FixeLangage()
     setWindowTitle(TolunBasic::PrefsDlgTitle);
     AutoLangModule::SetPrefsLangage();
     // Read from the table when the dialog opens; the switch does not set it.
+    setLangageLabel();
+}
+
+void PrefsDlg::setLangageLabel()
+{
     m_stLangage->setText(TolunBasic::STLangageText);
+    fitCentred(*m_stLangage, kLangageLabelWidth);
 }
 
 void PrefsDlg::SelectUnit()

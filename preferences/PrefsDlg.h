@@ -62,6 +62,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void setLangageLabel();
+
     QCheckBox* m_cbUpdAtStart;
     QLabel* m_stLangage;
     QComboBox* m_ppLangage;

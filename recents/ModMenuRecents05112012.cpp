@@ -113,7 +113,8 @@ void SetRecentsMenus()
         entry->addAction(new SubMenu(StrWithdrawFromList, i, SubMenu::Command::WithdrawFromList, entry));
         MenuRecents->addMenu(entry);
     }
-    MenuRecents->addAction(new SubMenu(QStringLiteral("-"), NbrRecents + 1, SubMenu::Command::Separator, MenuRecents));
+    // A separator line: a text would show beside it.
+    MenuRecents->addAction(new SubMenu(QString(), NbrRecents + 1, SubMenu::Command::Separator, MenuRecents));
     MenuRecents->addAction(new SubMenu(StrEraseFileList, NbrRecents + 2, SubMenu::Command::EraseFileList, MenuRecents));
 }
 

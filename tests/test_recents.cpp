@@ -50,7 +50,7 @@ private:
             items.append(action->text());
             if (action->menu()) {
                 for (QAction* entry : action->menu()->actions())
-                    items.append(QStringLiteral("[") + entry->text() + QStringLiteral("]"));
+                    items.append(QStringLiteral("[") + (entry->isSeparator() ? QStringLiteral("-") : entry->text()) + QStringLiteral("]"));
             }
         }
         return items;
