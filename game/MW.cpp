@@ -8,7 +8,6 @@
 #include "game/TolunBug.h"
 #include "game/WHelp.h"
 #include "platform/Application.h"
-#include "platform/SingleInstance.h"
 #include "platform/Trunc.h"
 #include "shell/App.h"
 #include "shell/MainMenuBar.h"
@@ -92,21 +91,6 @@ MW::MW()
 }
 
 MW::~MW() = default;
-
-MW& MW::instance()
-{
-    return platform::SingleInstance<MW>::get();
-}
-
-bool MW::exists()
-{
-    return platform::SingleInstance<MW>::exists();
-}
-
-void MW::destroyInstance()
-{
-    platform::SingleInstance<MW>::destroy();
-}
 
 QSize MW::contentSize() const
 {

@@ -3,6 +3,7 @@
 #include "game/Scene.h"
 
 #include "platform/Canvas.h"
+#include "platform/SingleInstance.h"
 #include "platform/Timer.h"
 
 #include <QMainWindow>
@@ -14,18 +15,13 @@ class QTreeWidget;
 
 // The main window and the stage of the game: it owns the scene, the canvas it
 // is drawn on and the three timers that drive the game.
-class MW : public QMainWindow {
+class MW : public QMainWindow, public platform::OneInstance<MW> {
     Q_OBJECT
 public:
     static constexpr QSize kInitialSize { 650, 473 };
 
     MW();
     ~MW() override;
-
-    // The single instance, made (and opened) at first use.
-    static MW& instance();
-    static bool exists();
-    static void destroyInstance();
 
     // Window events.
     void Event_Open();

@@ -2,7 +2,6 @@
 
 #include "localization/TolunBasic.h"
 #include "platform/Application.h"
-#include "platform/SingleInstance.h"
 #include "platform/Trunc.h"
 
 #include <QLabel>
@@ -45,21 +44,6 @@ WBilan::WBilan()
     m_labelTirs = makeLabel(this, { 70, 69, 215, 20 }, Qt::black);
     // A sample line, shown until a score is first computed.
     m_labelScore = makeLabel(this, { 70, 97, 215, 20 }, QColor(0xFF, 0x00, 0x00), QStringLiteral("Votre score: 100"));
-}
-
-WBilan& WBilan::instance()
-{
-    return platform::SingleInstance<WBilan>::get();
-}
-
-bool WBilan::exists()
-{
-    return platform::SingleInstance<WBilan>::exists();
-}
-
-void WBilan::destroyInstance()
-{
-    platform::SingleInstance<WBilan>::destroy();
 }
 
 void WBilan::Event_Activate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -7,14 +9,10 @@ class QPushButton;
 
 // The score summary: games, hornets shot down, shots and the score.
 // Shown modally by ShowResult.
-class WBilan : public QDialog {
+class WBilan : public QDialog, public platform::OneInstance<WBilan> {
     Q_OBJECT
 public:
     WBilan();
-
-    static WBilan& instance();
-    static bool exists();
-    static void destroyInstance();
 
     void Event_Activate();
     void PBOk_Action();

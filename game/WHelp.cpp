@@ -3,7 +3,6 @@
 #include "game/MW.h"
 #include "localization/TolunBasic.h"
 #include "platform/Application.h"
-#include "platform/SingleInstance.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -42,21 +41,6 @@ WHelp::WHelp()
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-WHelp& WHelp::instance()
-{
-    return platform::SingleInstance<WHelp>::get();
-}
-
-bool WHelp::exists()
-{
-    return platform::SingleInstance<WHelp>::exists();
-}
-
-void WHelp::destroyInstance()
-{
-    platform::SingleInstance<WHelp>::destroy();
 }
 
 void WHelp::Event_Activate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -7,14 +9,10 @@ class QTextEdit;
 
 // The help window: the keys of the game, in the language in force. Modeless;
 // it opens by itself shortly after start-up and from the Help menu.
-class WHelp : public QDialog {
+class WHelp : public QDialog, public platform::OneInstance<WHelp> {
     Q_OBJECT
 public:
     WHelp();
-
-    static WHelp& instance();
-    static bool exists();
-    static void destroyInstance();
 
     void Event_Activate();
 

@@ -37,4 +37,15 @@ private:
     static inline bool s_cleanupRegistered = false;
 };
 
+// The accessors of a window class that has one instance:
+// class WBilan : public QDialog, public platform::OneInstance<WBilan>.
+template <class T>
+class OneInstance {
+public:
+    // Made (and opened) at first use.
+    static T& instance() { return SingleInstance<T>::get(); }
+    static bool exists() { return SingleInstance<T>::exists(); }
+    static void destroyInstance() { SingleInstance<T>::destroy(); }
+};
+
 } // namespace platform

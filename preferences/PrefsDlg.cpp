@@ -5,7 +5,6 @@
 #include "localization/AutoLangModule.h"
 #include "localization/TolunBasic.h"
 #include "platform/Application.h"
-#include "platform/SingleInstance.h"
 #include "platform/Trunc.h"
 
 #include <QCheckBox>
@@ -107,21 +106,6 @@ PrefsDlg::PrefsDlg()
     connect(m_slider1, &QSlider::valueChanged, this, [this](int value) { platform::runGuarded([&] { Slider1_ValueChanged(value); }); });
     // Only a user's pick: filling and selecting the rows from code is no choice.
     connect(m_ppLangage, &QComboBox::activated, this, [this](int row) { platform::runGuarded([&] { PPLangage_Change(row); }); });
-}
-
-PrefsDlg& PrefsDlg::instance()
-{
-    return platform::SingleInstance<PrefsDlg>::get();
-}
-
-bool PrefsDlg::exists()
-{
-    return platform::SingleInstance<PrefsDlg>::exists();
-}
-
-void PrefsDlg::destroyInstance()
-{
-    platform::SingleInstance<PrefsDlg>::destroy();
 }
 
 void PrefsDlg::Init()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -12,14 +14,10 @@ class QSlider;
 
 // The preferences: language (applied at once), hornet speed and the update
 // check at start. DoPrefs hands the values in and takes them back on OK.
-class PrefsDlg : public QDialog {
+class PrefsDlg : public QDialog, public platform::OneInstance<PrefsDlg> {
     Q_OBJECT
 public:
     PrefsDlg();
-
-    static PrefsDlg& instance();
-    static bool exists();
-    static void destroyInstance();
 
     // Lays the dialog out and shows the values in force; runs whenever it
     // opens or becomes active again.

@@ -4,7 +4,6 @@
 #include "game/Media.h"
 #include "game/WHelp.h"
 #include "platform/Application.h"
-#include "platform/SingleInstance.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
@@ -63,21 +62,6 @@ SplashScreen::SplashScreen()
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-}
-
-SplashScreen& SplashScreen::instance()
-{
-    return platform::SingleInstance<SplashScreen>::get();
-}
-
-bool SplashScreen::exists()
-{
-    return platform::SingleInstance<SplashScreen>::exists();
-}
-
-void SplashScreen::destroyInstance()
-{
-    platform::SingleInstance<SplashScreen>::destroy();
 }
 
 void SplashScreen::CacheSplashScreen()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/SingleInstance.h"
 #include "platform/Timer.h"
 
 #include <QWidget>
@@ -8,16 +9,12 @@ class QLabel;
 
 // The welcome window in front of the main window at start-up: the dog, the
 // icon and two white lines. It goes after three seconds or at the first click.
-class SplashScreen : public QWidget {
+class SplashScreen : public QWidget, public platform::OneInstance<SplashScreen> {
     Q_OBJECT
 public:
     static constexpr QSize kSize { 500, 162 };
 
     SplashScreen();
-
-    static SplashScreen& instance();
-    static bool exists();
-    static void destroyInstance();
 
     // Stops the timer, hides the splash screen and shows the main window.
     void CacheSplashScreen();

@@ -12,7 +12,7 @@
 #include "shell/MainMenuBar.h"
 #include "shell/SplashScreen.h"
 #include "shell/WindowPlacement.h"
-#include "tests/support/RecordingSound.h"
+#include "tests/support/AppSession.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestSupport.h"
 
@@ -25,10 +25,8 @@ class TestApp : public QObject {
     Q_OBJECT
 private:
     App& app() { return *App::instance(); }
-    int m_quits = 0;
     QStringList m_modals;
-    std::unique_ptr<testsupport::SoundRecorder> m_sounds;
-    std::unique_ptr<testsupport::MessageBoxRecorder> m_boxes;
+    std::unique_ptr<testsupport::AppSession> m_session;
 
     void startUp()
     {
@@ -39,12 +37,8 @@ private:
 private Q_SLOTS:
     void init()
     {
-        testsupport::resetGlobals();
-        m_sounds = std::make_unique<testsupport::SoundRecorder>();
-        m_boxes = std::make_unique<testsupport::MessageBoxRecorder>();
-        m_quits = 0;
+        m_session = std::make_unique<testsupport::AppSession>();
         m_modals.clear();
-        app().setQuitHandler([this] { ++m_quits; });
         platform::setModalHandler([this](QDialog& dialog) {
             m_modals.append(dialog.metaObject()->className());
             return 0;
@@ -54,10 +48,7 @@ private Q_SLOTS:
     void cleanup()
     {
         platform::setModalHandler(nullptr);
-        app().setQuitHandler(nullptr);
-        m_boxes.reset();
-        m_sounds.reset();
-        testsupport::resetGlobals();
+        m_session.reset();
     }
 
     void startUpSequence()
@@ -92,7 +83,7 @@ private Q_SLOTS:
         QVERIFY(mw.TimerHelp().isOn());
         QCOMPARE(TolunBug::NombreDeParties + TolunBug::NombreDeTirs + TolunBug::NombreDeFrelonsAbbatus, 0);
         QVERIFY(!app().SomeThingHasChanged);
-        QVERIFY(m_boxes->calls().isEmpty());
+        QVERIFY(m_session->boxes().calls().isEmpty());
         // F1 opens the help from the active game window.
         mw.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&mw));
@@ -108,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(app().SomeThingHasChanged);
         MainMenuBar::existing()->FileQuit->trigger();
         QCOMPARE(m_modals, QStringList { "WBilan" });
-        QCOMPARE(m_quits, 1);
+        QCOMPARE(m_session->quits(), 1);
         QVERIFY(app().QuitDone && app().Quitter);
         // The window closing on the way out does not show it again.
         mw.close();
@@ -120,7 +111,7 @@ private Q_SLOTS:
         startUp();
         MW::instance().close();
         QVERIFY(m_modals.isEmpty());
-        QCOMPARE(m_quits, 1);
+        QCOMPARE(m_session->quits(), 1);
     }
 
     void errorsNothingCaughtShowTheLocalizedMessageOnce()
@@ -135,18 +126,18 @@ private Q_SLOTS:
         // A key handler: F needs the machine-gun sound.
         QTest::keyClick(&mw, Qt::Key_G);
         QTest::keyClick(&mw, Qt::Key_F);
-        QCOMPARE(m_boxes->calls().size(), 1);
-        QCOMPARE(m_boxes->calls().at(0).text, message);
+        QCOMPARE(m_session->boxes().calls().size(), 1);
+        QCOMPARE(m_session->boxes().calls().at(0).text, message);
 
         // A paint: the hornet's shape is gone.
         mw.scene().Px.picture = QPixmap();
         mw.Cnvs().repaint();
-        QCOMPARE(m_boxes->calls().size(), 2);
+        QCOMPARE(m_session->boxes().calls().size(), 2);
 
         // A timer action: the flight tick needs the hornet's picture.
         Media::clear();
-        QTRY_COMPARE(m_boxes->calls().size(), 3);
-        for (const auto& call : m_boxes->calls())
+        QTRY_COMPARE(m_session->boxes().calls().size(), 3);
+        for (const auto& call : m_session->boxes().calls())
             QCOMPARE(call.text, message);
 
         // The loop goes on.

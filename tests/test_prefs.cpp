@@ -7,7 +7,7 @@
 #include "platform/FileItem.h"
 #include "recents/ModMenuRecents05112012.h"
 #include "shell/App.h"
-#include "tests/support/RecordingSound.h"
+#include "tests/support/AppSession.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestSupport.h"
 #include "updates/SparkleModule.h"
@@ -32,8 +32,7 @@ class TestPrefs : public QObject {
     Q_OBJECT
 private:
     App& app() { return *App::instance(); }
-    std::unique_ptr<testsupport::SoundRecorder> m_sounds;
-    std::unique_ptr<testsupport::MessageBoxRecorder> m_boxes;
+    std::unique_ptr<testsupport::AppSession> m_session;
     QTemporaryDir m_documents;
 
     QString document(const QString& name) const { return m_documents.filePath(name); }
@@ -62,23 +61,17 @@ private Q_SLOTS:
     }
     void init()
     {
-        testsupport::resetGlobals();
-        m_sounds = std::make_unique<testsupport::SoundRecorder>();
-        m_boxes = std::make_unique<testsupport::MessageBoxRecorder>();
-        app().setQuitHandler([] { });
+        m_session = std::make_unique<testsupport::AppSession>();
     }
     void cleanup()
     {
-        app().setQuitHandler(nullptr);
-        m_boxes.reset();
-        m_sounds.reset();
-        testsupport::resetGlobals();
+        m_session.reset();
     }
 
     void firstStartWritesTheDefaultFile()
     {
         testsupport::launchApp();
-        QVERIFY(m_boxes->calls().isEmpty());
+        QVERIFY(m_session->boxes().calls().isEmpty());
         // Where the window stood when the file was written.
         const QByteArray written = testsupport::readFile(testsupport::preferencesFilePath());
         QCOMPARE(written, defaultFile(TolunBasic::MWTop, TolunBasic::MWLeft));
@@ -171,7 +164,7 @@ private Q_SLOTS:
         content.replace("$GONE", document(QStringLiteral("Gone/c.bef")).toUtf8());
 
         startWith(content);
-        QVERIFY(m_boxes->calls().isEmpty());
+        QVERIFY(m_session->boxes().calls().isEmpty());
         QCOMPARE(TolunBasic::Langage, langage == kSystemLanguage ? AutoLangModule::SystemLangage() : langage);
         QCOMPARE(AutoLangModule::Automatic, automatic);
         QCOMPARE(TolunBug::MaxVx, maxVx);
@@ -211,7 +204,7 @@ private Q_SLOTS:
 
         testsupport::launchApp();
         QStringList shown;
-        for (const auto& call : m_boxes->calls()) {
+        for (const auto& call : m_session->boxes().calls()) {
             shown.append(call.text);
             QCOMPARE(call.title, QStringLiteral("Warning !"));
             QCOMPARE(call.code, 48);
@@ -227,16 +220,16 @@ private Q_SLOTS:
     {
         testsupport::writeFile(testsupport::configHome() + QStringLiteral("/Orlentis"), "not a folder");
         testsupport::launchApp();
-        QCOMPARE(m_boxes->calls().size(), 1);
-        QCOMPARE(m_boxes->calls().at(0).text, QStringLiteral("MacPrefsZumblo.txt\nDestination does not exist."));
-        QCOMPARE(m_boxes->calls().at(0).title, QStringLiteral("Warning !"));
+        QCOMPARE(m_session->boxes().calls().size(), 1);
+        QCOMPARE(m_session->boxes().calls().at(0).text, QStringLiteral("MacPrefsZumblo.txt\nDestination does not exist."));
+        QCOMPARE(m_session->boxes().calls().at(0).title, QStringLiteral("Warning !"));
         QCOMPARE(TolunBug::MaxVx, 5);
         QCOMPARE(TolunBasic::Langage, AutoLangModule::SystemLangage());
 
         // Writing there fails the same way and says so.
         QVERIFY(!app().WritePreferences());
-        QCOMPARE(m_boxes->calls().size(), 2);
-        QCOMPARE(m_boxes->calls().at(1).text, m_boxes->calls().at(0).text);
+        QCOMPARE(m_session->boxes().calls().size(), 2);
+        QCOMPARE(m_session->boxes().calls().at(1).text, m_session->boxes().calls().at(0).text);
     }
 
     void aWriteThatFailsHalfWayKeepsThePreviousFile()
@@ -261,8 +254,8 @@ private Q_SLOTS:
         QVERIFY(!written);
         QCOMPARE(testsupport::readFile(path), before);
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden), QStringList { "MacPrefsZumblo.txt" });
-        QCOMPARE(m_boxes->calls().size(), 1);
-        QCOMPARE(m_boxes->calls().at(0).text,
+        QCOMPARE(m_session->boxes().calls().size(), 1);
+        QCOMPARE(m_session->boxes().calls().at(0).text,
             QStringLiteral("Error Read/Write. file: MacPrefsZumblo.txt\n%1 (%2).").arg(TolunBasic::UnKnownError).arg(EFBIG));
         QVERIFY(!app().PreferencesFileInUse);
     }
@@ -309,7 +302,7 @@ private Q_SLOTS:
             QVERIFY(std::isfinite(app().Longueur));
             QVERIFY(!app().PreferencesFileInUse);
         }
-        QVERIFY(m_boxes->calls().isEmpty());
+        QVERIFY(m_session->boxes().calls().isEmpty());
     }
 };
 

@@ -7,7 +7,7 @@
 #include "preferences/PrefsDlg.h"
 #include "shell/App.h"
 #include "shell/MainMenuBar.h"
-#include "tests/support/RecordingSound.h"
+#include "tests/support/AppSession.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestSupport.h"
 #include "updates/SparkleModule.h"
@@ -26,8 +26,7 @@ class TestPrefsDlg : public QObject {
     Q_OBJECT
 private:
     App& app() { return *App::instance(); }
-    std::unique_ptr<testsupport::SoundRecorder> m_sounds;
-    std::unique_ptr<testsupport::MessageBoxRecorder> m_boxes;
+    std::unique_ptr<testsupport::AppSession> m_session;
 
     // Runs the Preferences command; the user acts on the open dialog.
     void runPreferences(const std::function<void(PrefsDlg&)>& user)
@@ -51,18 +50,12 @@ private:
 private Q_SLOTS:
     void init()
     {
-        testsupport::resetGlobals();
-        m_sounds = std::make_unique<testsupport::SoundRecorder>();
-        m_boxes = std::make_unique<testsupport::MessageBoxRecorder>();
-        app().setQuitHandler([] { });
+        m_session = std::make_unique<testsupport::AppSession>();
         testsupport::launchApp();
     }
     void cleanup()
     {
-        app().setQuitHandler(nullptr);
-        m_boxes.reset();
-        m_sounds.reset();
-        testsupport::resetGlobals();
+        m_session.reset();
     }
 
     void showsTheStoredValuesLaidOut()

@@ -8,7 +8,7 @@
 #include "recents/SubMenu.h"
 #include "shell/App.h"
 #include "shell/MainMenuBar.h"
-#include "tests/support/RecordingSound.h"
+#include "tests/support/AppSession.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestSupport.h"
 
@@ -21,8 +21,7 @@ class TestRecents : public QObject {
     Q_OBJECT
 private:
     App& app() { return *App::instance(); }
-    std::unique_ptr<testsupport::SoundRecorder> m_sounds;
-    std::unique_ptr<testsupport::MessageBoxRecorder> m_boxes;
+    std::unique_ptr<testsupport::AppSession> m_session;
     QTemporaryDir m_documents;
     QStringList m_filters;
 
@@ -86,19 +85,13 @@ private Q_SLOTS:
     }
     void init()
     {
-        testsupport::resetGlobals();
-        m_sounds = std::make_unique<testsupport::SoundRecorder>();
-        m_boxes = std::make_unique<testsupport::MessageBoxRecorder>();
+        m_session = std::make_unique<testsupport::AppSession>();
         m_filters.clear();
-        app().setQuitHandler([] { });
         testsupport::launchApp();
     }
     void cleanup()
     {
-        app().setQuitHandler(nullptr);
-        m_boxes.reset();
-        m_sounds.reset();
-        testsupport::resetGlobals();
+        m_session.reset();
     }
 
     void openedFilesAreListedSortedOnceAndWritten()
@@ -150,12 +143,12 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(int, left);
         open({ document(QStringLiteral("Zeta/x.bef")), document(QStringLiteral("Alpha/y.bef")) });
-        m_boxes->queueAnswer(answer);
+        m_session->boxes().queueAnswer(answer);
         command(0, SubMenu::Command::EraseFileList)->trigger();
-        QCOMPARE(m_boxes->calls().size(), 1);
-        QCOMPARE(m_boxes->calls().at(0).text, QStringLiteral("You really want to delete the list of recent files ?"));
-        QCOMPARE(m_boxes->calls().at(0).title, QStringLiteral("Erase the recent files list"));
-        QCOMPARE(m_boxes->calls().at(0).code, 52);
+        QCOMPARE(m_session->boxes().calls().size(), 1);
+        QCOMPARE(m_session->boxes().calls().at(0).text, QStringLiteral("You really want to delete the list of recent files ?"));
+        QCOMPARE(m_session->boxes().calls().at(0).title, QStringLiteral("Erase the recent files list"));
+        QCOMPARE(m_session->boxes().calls().at(0).code, 52);
         QCOMPARE(Recents::NbrRecents, left);
         QCOMPARE(writtenPaths().size(), left);
         QCOMPARE(bool(Recents::MenuRecents), left > 0);
@@ -170,15 +163,15 @@ private Q_SLOTS:
         TolunBasic::SetLangage();
 
         command(1, SubMenu::Command::LoadFile)->trigger();
-        QCOMPARE(m_boxes->calls().size(), 1);
-        QCOMPARE(m_boxes->calls().at(0).text, QStringLiteral("Ouverture de x.bef"));
+        QCOMPARE(m_session->boxes().calls().size(), 1);
+        QCOMPARE(m_session->boxes().calls().at(0).text, QStringLiteral("Ouverture de x.bef"));
 
         // A file that has gone since is dropped, the list written, the user told.
         QVERIFY(QFile::remove(document(QStringLiteral("Gone/z.ref"))));
         Recents::IndexDefaultRecent = 0;
         command(0, SubMenu::Command::LoadFile)->trigger();
-        QCOMPARE(m_boxes->calls().size(), 2);
-        QCOMPARE(m_boxes->calls().at(1).text, QStringLiteral("Datei nicht gefunden. (z.ref)."));
+        QCOMPARE(m_session->boxes().calls().size(), 2);
+        QCOMPARE(m_session->boxes().calls().at(1).text, QStringLiteral("Datei nicht gefunden. (z.ref)."));
         QCOMPARE(Recents::NbrRecents, 1);
         QCOMPARE(Recents::IndexDefaultRecent, -1);
         QCOMPARE(writtenPaths(), QStringList { document(QStringLiteral("Zeta/x.bef")) });
@@ -228,10 +221,10 @@ private Q_SLOTS:
         // The generic message carries the table's own word for an unknown error.
         text.replace(QStringLiteral("Unknown error"), TolunBasic::UnKnownError);
         app().TrouveFileErreur(platform::FileItem::lookup(document(QStringLiteral("Prefs.txt"))), code);
-        QCOMPARE(m_boxes->calls().size(), 1);
-        QCOMPARE(m_boxes->calls().at(0).text, text);
-        QCOMPARE(m_boxes->calls().at(0).title, title);
-        QCOMPARE(m_boxes->calls().at(0).code, 48);
+        QCOMPARE(m_session->boxes().calls().size(), 1);
+        QCOMPARE(m_session->boxes().calls().at(0).text, text);
+        QCOMPARE(m_session->boxes().calls().at(0).title, title);
+        QCOMPARE(m_session->boxes().calls().at(0).code, 48);
     }
 
     void lookupsReportTheShellsCodes()
@@ -255,7 +248,7 @@ private Q_SLOTS:
             QCOMPARE(app().AfficheFileError(item), c.code == 0);
         }
         // Every code but 0 was shown, once.
-        QCOMPARE(m_boxes->calls().size(), int(std::size(cases)) - 1);
+        QCOMPARE(m_session->boxes().calls().size(), int(std::size(cases)) - 1);
     }
 };
 
