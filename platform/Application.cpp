@@ -99,7 +99,7 @@ void Application::reportUnhandledException(const std::exception& error)
         if (m_exceptionHandler)
             m_exceptionHandler(error);
         else
-            MsgBox(message, 48, applicationName());
+            MsgBox(message, CautionIcon, applicationName());
     } catch (const std::exception& nested) {
         qCWarning(lcApplication) << "the exception handler failed:" << nested.what();
     }

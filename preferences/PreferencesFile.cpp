@@ -15,8 +15,6 @@
 
 namespace {
 
-// One OK button with the caution icon.
-constexpr int kCaution = 48;
 // A real file holds a few hundred bytes; what lies beyond this is not read.
 constexpr std::int64_t kMaxFileBytes = 1 << 20;
 // Entries of the recent-files list taken from the file; the rest are skipped.
@@ -61,7 +59,7 @@ void App::ReadPreferences()
     const std::optional<QByteArray> content = file.readAll(kMaxFileBytes);
     if (!content) {
         PreferencesFileInUse = false;
-        platform::MsgBox(file.displayName() + QStringLiteral(". ") + TolunBasic::ReadFileError, kCaution, WarningTitle());
+        platform::MsgBox(file.displayName() + QStringLiteral(". ") + TolunBasic::ReadFileError, platform::CautionIcon, WarningTitle());
         WritePreferences();
         return;
     }

@@ -9,9 +9,6 @@
 
 namespace {
 
-// Yes and No buttons with the caution icon.
-constexpr int kYesNoCaution = 52;
-
 void writePreferences()
 {
     if (App* app = App::instance())
@@ -34,7 +31,7 @@ bool SubMenu::Action()
     using namespace ModMenuRecents05112012;
     switch (m_command) {
     case Command::EraseFileList:
-        if (platform::MsgBox(StrRecentFilesLost, kYesNoCaution, StrEraseFileList) == TolunBasic::YesPressed) {
+        if (platform::MsgBox(StrRecentFilesLost, platform::YesNoButtons | platform::CautionIcon, StrEraseFileList) == TolunBasic::YesPressed) {
             EraseRecents();
             writePreferences();
         }

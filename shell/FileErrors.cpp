@@ -6,9 +6,6 @@
 
 namespace {
 
-// One OK button with the caution icon.
-constexpr int kCaution = 48;
-
 const QString* messageFor(int code)
 {
     using namespace platform::FileError;
@@ -55,5 +52,5 @@ void App::TrouveFileErreur(const platform::FileItem& file, int code)
         text = TolunBasic::StrIOError + file.displayName() + QLatin1Char('\n') + TolunBasic::UnKnownError
             + QStringLiteral(" (") + QString::number(code) + QStringLiteral(").");
     }
-    platform::MsgBox(text, kCaution, WarningTitle());
+    platform::MsgBox(text, platform::CautionIcon, WarningTitle());
 }
